@@ -1,0 +1,27 @@
+// The command-line tool: the same core as the desktop program, driven from a shell.
+//   krevol-przys-cli list FILE    the students of a data file in the tree's order
+#include "CliCommands.h"
+#include "StderrPrompter.h"
+#include "system/Fonts.h"
+#include "system/Runtime.h"
+
+#include <QGuiApplication>
+
+using namespace krevol;
+
+int main(int argc, char *argv[])
+{
+    // A GUI application object (on the offscreen platform when there is no
+    // display) gives the renderer its fonts; nothing is shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("krevol-przys"));
+    installFontSubstitutions();
+    StderrPrompter prompter;
+    runtime::setPrompter(&prompter);
+    const int result = runCommand(QGuiApplication::arguments().mid(1));
+    runtime::setPrompter(nullptr);
+    return result;
+}
