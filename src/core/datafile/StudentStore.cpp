@@ -90,7 +90,7 @@ bool StudentStore::bFunWczytajUcznia(const QString &key)
     QString line;
     bool found = false;
     while (!found && reader.readLine(line))
-        found = asciiUpper(line).startsWith(wanted);
+        found = block::isHeader(line) && asciiUpper(line).startsWith(wanted);
     if (!found)
         return false;
     BlockLineSource block(reader);
