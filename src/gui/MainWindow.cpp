@@ -1,6 +1,13 @@
 #include "MainWindow.h"
 
-#include "system/Folders.h"
+#include "AboutBox.h"
+#include "LogViewer.h"
+#include "StudentDialog.h"
+#include "ToolbarIcons.h"
+#include "datafile/StudentOrder.h"
+#include "datafile/StudentStore.h"
+#include "documents/DocumentDefinition.h"
+#include "system/Runtime.h"
 #include "system/Settings.h"
 #include "system/StartupSequence.h"
 #include "system/Version.h"
@@ -8,36 +15,42 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 namespace krevol {
 
 TFGlowna::TFGlowna(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("TFGlowna"));
+    setWindowIcon(programIcon());
     resize(866, 519);
-    buildLayout();
+    buildToolBar();
+    buildMenus();
+    buildCentralArea();
+    m_studentForm = new TFDaneUcznia(m_session, this);
+    m_logViewer = new TFLogi(this);
+    m_aboutBox = new TFOProgramie(this);
+    connect(&m_session, &Session::studentListChanged, this, [this] { vFunZbudujDrzewo(m_session.studentKeys()); });
+    connect(m_studentForm, &TFDaneUcznia::studentListUnreadable, this, [this] { setStatusPath(QString()); });
 }
 
-void TFGlowna::buildLayout()
-{
-    auto *toolBar = addToolBar(QStringLiteral("ToolBar1"));
-    toolBar->setObjectName(QStringLiteral("ToolBar1"));
-    toolBar->setMovable(false);
-    toolBar->setIconSize(QSize(32, 32));
-    WykreskujPusteCheckBox = new QCheckBox(QStringLiteral("Wykreskuj puste pola"), toolBar);
-    WykreskujPusteCheckBox->setObjectName(QStringLiteral("WykreskujPusteCheckBox"));
-    WykreskujPusteCheckBox->setChecked(true);
-    toolBar->addWidget(WykreskujPusteCheckBox);
+TFGlowna::~TFGlowna() = default;
 
+void TFGlowna::buildCentralArea()
+{
     m_statusLabel = new QLabel(this);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(m_statusLabel, 1);
 
     auto *splitter = new QSplitter(this);
@@ -46,7 +59,17 @@ void TFGlowna::buildLayout()
     TreeView->setHeaderHidden(true);
     TreeView->setIndentation(19);
     TreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TreeView->setMinimumWidth(233);
+    TreeView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(TreeView, &QTreeWidget::currentItemChanged, this, [this] {
+        if (!m_buildingTree)
+            TreeViewClick();
+    });
+    connect(TreeView, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        if (QTreeWidgetItem *item = TreeView->itemAt(at))
+            TreeView->setCurrentItem(item);
+        vFunUstawMenuDrzewa();
+        TreeViewPopupMenu->popup(TreeView->viewport()->mapToGlobal(at));
+    });
 
     PageControl = new QTabWidget(splitter);
     PageControl->setObjectName(QStringLiteral("PageControl"));
@@ -58,11 +81,25 @@ void TFGlowna::buildLayout()
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         scroll->setWidget(image);
         scroll->setWidgetResizable(false);
+        scroll->viewport()->installEventFilter(this);
         PageControl->addTab(scroll, caption);
-        PageControl->widget(PageControl->count() - 1)->setObjectName(QStringLiteral("TabSheet%1").arg(number));
+        scroll->setProperty("tabSheet", QStringLiteral("TabSheet%1").arg(number));
     };
     addPage(QStringLiteral("Strona 1"), ScrollBox1, Image1, 1);
     addPage(QStringLiteral("Strona 2"), ScrollBox2, Image2, 2);
+    for (int box : {0, 1}) {
+        QScrollArea *area = box == 0 ? ScrollBox1 : ScrollBox2;
+        // What the user scrolls by hand is where the page stays.
+        for (QScrollBar *bar : {area->verticalScrollBar(), area->horizontalScrollBar()})
+            connect(bar, &QScrollBar::valueChanged, this, [this, box, area, bar](int value) {
+                if (area->isVisible())
+                    (bar->orientation() == Qt::Vertical ? m_previewScroll[box].ry() : m_previewScroll[box].rx()) = value;
+            });
+    }
+    connect(PageControl, &QTabWidget::currentChanged, this, [this](int tab) { applyPreviewScroll(tab); });
+    TreeView->setMinimumWidth(150);
+    splitter->addWidget(TreeView);
+    splitter->addWidget(PageControl);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({233, 633});
     setCentralWidget(splitter);
@@ -70,6 +107,7 @@ void TFGlowna::buildLayout()
     AktualizacjaTimer = new QTimer(this);
     AktualizacjaTimer->setObjectName(QStringLiteral("AktualizacjaTimer"));
     AktualizacjaTimer->setInterval(1000);
+    connect(AktualizacjaTimer, &QTimer::timeout, this, &TFGlowna::AktualizacjaTimerTimer);
 }
 
 bool TFGlowna::vFunInicjalizujProgram()
@@ -80,6 +118,8 @@ bool TFGlowna::vFunInicjalizujProgram()
         m_session.closeWithoutAsking = false;
         m_session.changed = false;
     };
+    hooks.setTreeMenuState = [this] { vFunUstawMenuDrzewa(); };
+    hooks.startUpdateCheck = [this] { startUpdateCheck(false); };
     hooks.setCrossOutBox = [this](bool checked) {
         WykreskujPusteCheckBox->setChecked(checked);
         m_session.crossOutEmpty = checked;
@@ -91,22 +131,128 @@ bool TFGlowna::vFunInicjalizujProgram()
     return krevol::vFunInicjalizujProgram(hooks);
 }
 
-void TFGlowna::openFromCommandLine(const QString &tail)
+QString TFGlowna::statusText() const
 {
-    if (tail.size() <= 5)
-        return;
-    setStatusPath(QString());
+    return m_statusLabel->text();
 }
 
 void TFGlowna::setStatusPath(const QString &path)
 {
     m_session.dataFilePath = path;
     m_statusLabel->setText(path);
+    m_statusLabel->repaint();
+}
+
+QString TFGlowna::strFunWybranyElement(Selected which) const
+{
+    const QTreeWidgetItem *item = TreeView->currentItem();
+    if (!item)
+        return QString();
+    const QTreeWidgetItem *parent = item->parent();
+    if (which == Selected::Student)
+        return parent ? parent->text(0) : item->text(0);
+    return parent ? item->text(0) : QString();
+}
+
+void TFGlowna::vFunZbudujDrzewo(const QStringList &keysInFileOrder)
+{
+    m_buildingTree = true;
+    TreeView->clear();
+    for (const QString &key : sortedForTree(keysInFileOrder)) {
+        auto *student = new QTreeWidgetItem(TreeView, {key});
+        // Certificates, a blank line, then the pages of the grade sheet the tree offers.
+        for (int index : {0, 1, 2})
+            new QTreeWidgetItem(student, {documentDefinition(index).mainCaption});
+        new QTreeWidgetItem(student, {QString()});
+        for (const DocumentDefinition &document : documentCatalogue())
+            if (document.index > 2 && document.inTree)
+                new QTreeWidgetItem(student, {document.mainCaption});
+    }
+    m_buildingTree = false;
+}
+
+void TFGlowna::vFunUstawMenuDrzewa()
+{
+    const bool student = !strFunWybranyElement(Selected::Student).isEmpty();
+    const bool document = !strFunWybranyElement(Selected::Document).isEmpty();
+    Edytujdaneucznia1->setEnabled(student);
+    Usudaneucznia1->setEnabled(student);
+    Edytujdokument1->setEnabled(document);
+    Drukujwybranewiadectwo2->setEnabled(document);
+}
+
+void TFGlowna::TreeViewClick()
+{
+    const QString key = strFunWybranyElement(Selected::Student);
+    if (!key.isEmpty())
+        StudentStore(m_session).bFunWczytajUcznia(key);
+    if (const DocumentDefinition *document = documentByCaption(strFunWybranyElement(Selected::Document))) {
+        m_session.printing = false;
+        renderPreview(*document);
+    }
+    vFunUstawMenuDrzewa();
+}
+
+void TFGlowna::WykreskujPusteCheckBoxClick()
+{
+    m_session.crossOutEmpty = WykreskujPusteCheckBox->isChecked();
+    writeBoolSetting(settings::kCrossOutEmpty, m_session.crossOutEmpty);
+    TreeViewClick();
+}
+
+void TFGlowna::scrollPreviews(int delta)
+{
+    for (int box : {0, 1})
+        setPreviewScroll(box, Qt::Vertical, m_previewScroll[box].y() - delta);
+}
+
+void TFGlowna::setPreviewScroll(int box, Qt::Orientation orientation, int value)
+{
+    QScrollArea *area = box == 0 ? ScrollBox1 : ScrollBox2;
+    QScrollBar *bar = orientation == Qt::Vertical ? area->verticalScrollBar() : area->horizontalScrollBar();
+    if (area->isVisible()) {
+        bar->setValue(value);
+        value = bar->value(); // held within the page
+    }
+    (orientation == Qt::Vertical ? m_previewScroll[box].ry() : m_previewScroll[box].rx()) = std::max(0, value);
+}
+
+void TFGlowna::applyPreviewScroll(int box)
+{
+    QScrollArea *area = box == 0 ? ScrollBox1 : ScrollBox2;
+    area->verticalScrollBar()->setValue(m_previewScroll[box].y());
+    area->horizontalScrollBar()->setValue(m_previewScroll[box].x());
+}
+
+bool TFGlowna::eventFilter(QObject *watched, QEvent *event)
+{
+    // The wheel over either page moves both pages together.
+    if (event->type() == QEvent::Wheel
+        && (watched == ScrollBox1->viewport() || watched == ScrollBox2->viewport())) {
+        scrollPreviews(static_cast<QWheelEvent *>(event)->angleDelta().y());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFGlowna::closeEvent(QCloseEvent *event)
 {
-    event->accept();
+    if (m_session.closeWithoutAsking) {
+        event->accept();
+        return;
+    }
+    if (m_session.changed
+        && runtime::prompter().message(QStringLiteral("Czy chcesz zapisać zmiany ?"), QString(), MessageIcon::None,
+                                       MessageButtons::YesNo)
+            == MessageAnswer::Yes)
+        Zapisz1Click();
+    const MessageAnswer answer = runtime::prompter().message(QStringLiteral("Czy na pewno chcesz zakończyć pracę ?"),
+                                                             QStringLiteral("Koniec"), MessageIcon::Question,
+                                                             MessageButtons::YesNo);
+    if (answer == MessageAnswer::Yes)
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace krevol
