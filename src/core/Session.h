@@ -1,9 +1,11 @@
 #pragma once
 // What the main window owns and the rest of the program reads: the student
-// data and the ten documents of the current student, the flags of the main
-// window, the open data file and the working copy's path. The desktop
-// program, the command-line tool and the tests each hold one.
+// data and the ten documents of the current student, the school data
+// template, the flags of the main window, the open data file and the working
+// copy's path. The desktop program, the command-line tool and the tests each
+// hold one.
 #include "documents/DocumentModel.h"
+#include "documents/SchoolTemplate.h"
 #include "documents/StudentModel.h"
 
 #include <QObject>
@@ -27,6 +29,9 @@ public:
     const DocumentModel &document(int index) const { return *m_documents.at(index); }
     DocumentModel *documentByForm(const QString &formName);
     int documentCount() const { return int(m_documents.size()); }
+    // The school data template; its file is the only lasting state, read again
+    // whenever the template is shown or copied into a certificate.
+    SchoolTemplate &schoolTemplate() { return m_schoolTemplate; }
 
     // Empties the student data form and the ten documents in the order given
     // by form names (the store and the commands each have their own order).
@@ -56,6 +61,7 @@ signals:
 private:
     StudentModel m_student;
     std::vector<std::unique_ptr<DocumentModel>> m_documents;
+    SchoolTemplate m_schoolTemplate;
     QString m_workingCopyPath;
     QStringList m_studentKeys;
 };

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
+#include "LinkedScrollAreas.h"
 #include "LogViewer.h"
 #include "StudentDialog.h"
 #include "ToolbarIcons.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -25,7 +25,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <QWheelEvent>
 
 namespace krevol {
 
@@ -81,22 +80,13 @@ void TFGlowna::buildCentralArea()
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         scroll->setWidget(image);
         scroll->setWidgetResizable(false);
-        scroll->viewport()->installEventFilter(this);
         PageControl->addTab(scroll, caption);
         scroll->setProperty("tabSheet", QStringLiteral("TabSheet%1").arg(number));
     };
     addPage(QStringLiteral("Strona 1"), ScrollBox1, Image1, 1);
     addPage(QStringLiteral("Strona 2"), ScrollBox2, Image2, 2);
-    for (int box : {0, 1}) {
-        QScrollArea *area = box == 0 ? ScrollBox1 : ScrollBox2;
-        // What the user scrolls by hand is where the page stays.
-        for (QScrollBar *bar : {area->verticalScrollBar(), area->horizontalScrollBar()})
-            connect(bar, &QScrollBar::valueChanged, this, [this, box, area, bar](int value) {
-                if (area->isVisible())
-                    (bar->orientation() == Qt::Vertical ? m_previewScroll[box].ry() : m_previewScroll[box].rx()) = value;
-            });
-    }
-    connect(PageControl, &QTabWidget::currentChanged, this, [this](int tab) { applyPreviewScroll(tab); });
+    // The wheel anywhere over the previews moves both pages together.
+    m_previewScrolling = new LinkedScrollAreas(PageControl, {ScrollBox1, ScrollBox2}, this);
     TreeView->setMinimumWidth(150);
     splitter->addWidget(TreeView);
     splitter->addWidget(PageControl);
@@ -198,41 +188,6 @@ void TFGlowna::WykreskujPusteCheckBoxClick()
     m_session.crossOutEmpty = WykreskujPusteCheckBox->isChecked();
     writeBoolSetting(settings::kCrossOutEmpty, m_session.crossOutEmpty);
     TreeViewClick();
-}
-
-void TFGlowna::scrollPreviews(int delta)
-{
-    for (int box : {0, 1})
-        setPreviewScroll(box, Qt::Vertical, m_previewScroll[box].y() - delta);
-}
-
-void TFGlowna::setPreviewScroll(int box, Qt::Orientation orientation, int value)
-{
-    QScrollArea *area = box == 0 ? ScrollBox1 : ScrollBox2;
-    QScrollBar *bar = orientation == Qt::Vertical ? area->verticalScrollBar() : area->horizontalScrollBar();
-    if (area->isVisible()) {
-        bar->setValue(value);
-        value = bar->value(); // held within the page
-    }
-    (orientation == Qt::Vertical ? m_previewScroll[box].ry() : m_previewScroll[box].rx()) = std::max(0, value);
-}
-
-void TFGlowna::applyPreviewScroll(int box)
-{
-    QScrollArea *area = box == 0 ? ScrollBox1 : ScrollBox2;
-    area->verticalScrollBar()->setValue(m_previewScroll[box].y());
-    area->horizontalScrollBar()->setValue(m_previewScroll[box].x());
-}
-
-bool TFGlowna::eventFilter(QObject *watched, QEvent *event)
-{
-    // The wheel over either page moves both pages together.
-    if (event->type() == QEvent::Wheel
-        && (watched == ScrollBox1->viewport() || watched == ScrollBox2->viewport())) {
-        scrollPreviews(static_cast<QWheelEvent *>(event)->angleDelta().y());
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFGlowna::closeEvent(QCloseEvent *event)

@@ -3,6 +3,7 @@
 // the two preview pages "Strona 1" and "Strona 2", and every command.
 #include "Session.h"
 
+#include <QHash>
 #include <QMainWindow>
 
 class QAction;
@@ -18,6 +19,9 @@ class QTreeWidgetItem;
 
 namespace krevol {
 
+class CertificateEditor;
+class LinkedScrollAreas;
+class TFDaneSzkoly;
 class TFDaneUcznia;
 class TFLogi;
 class TFOProgramie;
@@ -87,7 +91,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildToolBar();
@@ -95,11 +98,6 @@ private:
     void buildCentralArea();
     void setStatusPath(const QString &path);
     void selectEntry(const QString &key, const QString &caption);
-    void scrollPreviews(int delta);
-    // Scroll positions the pages should have; a page on a hidden tab takes its
-    // position when the tab is shown.
-    void setPreviewScroll(int box, Qt::Orientation orientation, int value);
-    void applyPreviewScroll(int box);
     void formatting(bool advanced);
 
     // What the later windows plug into: each does nothing until its window exists.
@@ -120,7 +118,9 @@ private:
     QString m_selectedKey;     // the entry selected when a document editor was opened
     QString m_selectedCaption;
     bool m_buildingTree = false;
-    QPoint m_previewScroll[2];
+    LinkedScrollAreas *m_previewScrolling = nullptr;
+    QHash<QString, CertificateEditor *> m_certificateEditors; // by form name, made when first shown
+    TFDaneSzkoly *m_schoolTemplateForm = nullptr;
 };
 
 } // namespace krevol

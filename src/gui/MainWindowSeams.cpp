@@ -1,9 +1,12 @@
-// The windows the main window opens: help, web pages, the log and the about
-// box; and the places where the document windows plug in.
+// The windows the main window opens: help, web pages, the log, the about
+// box, the certificate editors and the school data template; and the places
+// where the other document windows plug in.
 #include "MainWindow.h"
 
 #include "AboutBox.h"
 #include "LogViewer.h"
+#include "SchoolTemplateDialog.h"
+#include "editors/CertificateEditor.h"
 #include "documents/DocumentDefinition.h"
 #include "system/Folders.h"
 
@@ -57,10 +60,27 @@ void TFGlowna::AktualizacjaTimerTimer()
         close();
 }
 
+void TFGlowna::showDocumentEditor(const DocumentDefinition &document)
+{
+    // The grade sheet pages get their editors later; until then they open nothing.
+    if (document.family != DocumentFamily::Certificate)
+        return;
+    // Each editor is made once and shown again for every later edit.
+    CertificateEditor *&editor = m_certificateEditors[document.formName];
+    if (!editor)
+        editor = new CertificateEditor(m_session, document, this);
+    editor->exec();
+}
+
+void TFGlowna::showSchoolTemplate()
+{
+    if (!m_schoolTemplateForm)
+        m_schoolTemplateForm = new TFDaneSzkoly(m_session, this);
+    m_schoolTemplateForm->exec();
+}
+
 // Until their windows exist, these do nothing visible.
 void TFGlowna::renderPreview(const DocumentDefinition &) {}
-void TFGlowna::showDocumentEditor(const DocumentDefinition &) {}
-void TFGlowna::showSchoolTemplate() {}
 void TFGlowna::showPrintDialog(const DocumentDefinition &) {}
 void TFGlowna::showCalibrationEditor(bool) {}
 void TFGlowna::showImportDialog() {}

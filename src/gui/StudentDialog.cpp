@@ -1,9 +1,9 @@
 #include "StudentDialog.h"
 
+#include "FieldRefusal.h"
 #include "Session.h"
 #include "datafile/StudentStore.h"
 #include "documents/SuggestionLists.h"
-#include "system/Cp1250.h"
 #include "system/FileOps.h"
 #include "system/ErrorReport.h"
 #include "system/Runtime.h"
@@ -152,8 +152,7 @@ void TFDaneUcznia::vFunWczytajWoj()
 
 void TFDaneUcznia::refuse(const QString &text, const QString &itemName)
 {
-    runtime::prompter().message(text, QStringLiteral("Brak danych"), MessageIcon::Warning, MessageButtons::Ok);
-    field(itemName)->setFocus();
+    refuseField(field(itemName), text);
 }
 
 bool TFDaneUcznia::checkFields()
@@ -177,11 +176,9 @@ bool TFDaneUcznia::checkFields()
     // The data file holds Windows-1250 text only: refuse what it cannot hold
     // rather than store it changed.
     for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it) {
-        const QString characters = cp1250::unencodableCharacters(fieldText(it.key()));
-        if (!characters.isEmpty()) {
-            refuse(QStringLiteral("Pole zawiera znaki, których nie można zapisać w pliku: ") + characters
-                       + QStringLiteral("\nUsuń je lub zastąp innymi."),
-                   it.key());
+        const QString refusal = unencodableRefusal(fieldText(it.key()));
+        if (!refusal.isEmpty()) {
+            refuse(refusal, it.key());
             return false;
         }
     }

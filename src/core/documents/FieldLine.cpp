@@ -2,9 +2,14 @@
 
 namespace krevol {
 
+QString taggedLine(const QString &name, const QString &value)
+{
+    return QLatin1Char('<') + name + QLatin1Char('>') + value;
+}
+
 QString fieldLine(const QString &name, const QString &value)
 {
-    return QStringLiteral("\t\t<") + name + QLatin1Char('>') + value;
+    return QStringLiteral("\t\t") + taggedLine(name, value);
 }
 
 bool splitFieldLine(const QString &line, QString &name, QString &value)

@@ -5,6 +5,8 @@
 namespace krevol {
 
 QString fieldLine(const QString &name, const QString &value);
+// The same without the leading tabs, as the school data template stores its values.
+QString taggedLine(const QString &name, const QString &value);
 
 // Splits a line at its first ">": the value is everything after it, the name
 // everything before it with the text up to and including the first "<"
