@@ -35,15 +35,6 @@ QPushButton *panelButton(const char *name, const QString &caption, QRect place, 
     return button;
 }
 
-// The dotted signature lines shown only in the editor; they are not items.
-void addDottedLine(const char *name, QPoint at, QWidget *surface)
-{
-    auto *dots = new QLabel(QString(48, QLatin1Char('.')), surface);
-    dots->setObjectName(QLatin1String(name));
-    dots->move(at);
-    dots->adjustSize();
-}
-
 } // namespace
 
 CertificateEditor::CertificateEditor(Session &session, const DocumentDefinition &definition, QWidget *parent)
@@ -61,8 +52,7 @@ CertificateEditor::CertificateEditor(Session &session, const DocumentDefinition 
     QList<QWidget *> tabOrder;
     ScrollBox1 = buildPage(1, QStringLiteral("Strona 1"), tabOrder);
     ScrollBox2 = buildPage(2, QStringLiteral("Strona2"), tabOrder);
-    addDottedLine("Label56", {418, 904}, ScrollBox1->widget());
-    addDottedLine("Label2", {440, 1042}, ScrollBox2->widget());
+    addDottedLines();
     m_scrolling = new LinkedScrollAreas(PageControl, {ScrollBox1, ScrollBox2}, this);
     for (QWidget *field : tabOrder)
         if (qobject_cast<QComboBox *>(field))
@@ -78,6 +68,23 @@ CertificateEditor::CertificateEditor(Session &session, const DocumentDefinition 
     layout->addWidget(PageControl, 1);
     layout->addWidget(panel);
     resize(kClientWidth, 600);
+}
+
+void CertificateEditor::addDottedLines()
+{
+    // The signature lines shown only in the editor; they are not items, so
+    // nothing stores or prints them.
+    ItemDefinition dots;
+    dots.kind = ItemKind::Label;
+    dots.caption = QString(48, QLatin1Char('.'));
+    dots.font = {QStringLiteral("MS Sans Serif"), 11};
+    const auto add = [&](const char *name, QRect place, QScrollArea *page) {
+        dots.name = QLatin1String(name);
+        dots.editorRect = place;
+        EditorFields::addLabel(m_definition, dots, page->widget());
+    };
+    add("Label56", {418, 904, 150, 13}, ScrollBox1);
+    add("Label2", {440, 1042, 150, 13}, ScrollBox2);
 }
 
 QScrollArea *CertificateEditor::buildPage(int page, const QString &caption, QList<QWidget *> &tabOrder)

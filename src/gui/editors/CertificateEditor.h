@@ -50,6 +50,7 @@ private:
     void FormShow();
     QScrollArea *buildPage(int page, const QString &caption, QList<QWidget *> &tabOrder);
     QWidget *buildBottomPanel();
+    void addDottedLines();
     void applyWordWrap(bool on);
 
     Session &m_session;

@@ -11,7 +11,11 @@ QPixmap editorBackground(const DocumentDefinition &definition, int page)
 {
     const QSize size = page == 2 && definition.editorPage2Size.isValid() ? definition.editorPage2Size
                                                                         : definition.editorPageSize;
-    const QString fileName = QStringLiteral("%1_strona%2.png").arg(definition.formName).arg(page);
+    // Named after the document's calibration file: "edytor_klasaI_str1.png" for
+    // "kalibracja_kolbernia_przys_klasaI.set".
+    QString document = definition.calibrationFile;
+    document.remove(QStringLiteral("kalibracja_kolbernia_przys_")).remove(QStringLiteral(".set"));
+    const QString fileName = QStringLiteral("edytor_%1_str%2.png").arg(document).arg(page);
     QPixmap picture(workingFile(QStringLiteral("grafika/") + fileName));
     if (!picture.isNull())
         return picture.size() == size ? picture : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

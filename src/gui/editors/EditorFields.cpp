@@ -43,8 +43,10 @@ QWidget *makeField(const ItemDefinition &item, QWidget *surface)
     return nullptr;
 }
 
-// A constant text of the form, laid transparently over its printed place.
-void makeLabel(const DocumentDefinition &definition, const ItemDefinition &item, QWidget *surface)
+} // namespace
+
+// Laid transparently over its printed place.
+void EditorFields::addLabel(const DocumentDefinition &definition, const ItemDefinition &item, QWidget *surface)
 {
     auto *label = new QLabel(item.caption, surface);
     label->setObjectName(item.name);
@@ -61,8 +63,6 @@ void makeLabel(const DocumentDefinition &definition, const ItemDefinition &item,
         label->setGeometry(place);
 }
 
-} // namespace
-
 QList<QWidget *> EditorFields::build(const DocumentDefinition &definition, int page, QWidget *surface)
 {
     QList<std::pair<int, QWidget *>> tabbed;
@@ -70,7 +70,7 @@ QList<QWidget *> EditorFields::build(const DocumentDefinition &definition, int p
         if (item.editorPage != page)
             continue;
         if (!item.isVariable()) {
-            makeLabel(definition, item, surface);
+            addLabel(definition, item, surface);
             continue;
         }
         QWidget *widget = makeField(item, surface);

@@ -12,6 +12,7 @@ class QWidget;
 namespace krevol {
 
 struct DocumentDefinition;
+struct ItemDefinition;
 class ItemValues;
 class LineLimitedMemo;
 
@@ -22,6 +23,8 @@ public:
     // its place; returns that page's fields in their tab order. Derived items
     // are shown read-only.
     QList<QWidget *> build(const DocumentDefinition &definition, int page, QWidget *surface);
+    // A constant text over the picture, placed by editorLabelRect (hidden without a place).
+    static void addLabel(const DocumentDefinition &definition, const ItemDefinition &label, QWidget *surface);
 
     QWidget *field(const QString &itemName) const;
     const QList<LineLimitedMemo *> &memos() const { return m_memos; }

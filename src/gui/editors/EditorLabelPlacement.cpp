@@ -4,11 +4,11 @@
 
 namespace krevol {
 
-QRect editorLabelRect(const DocumentDefinition &, const ItemDefinition &)
+QRect editorLabelRect(const DocumentDefinition &, const ItemDefinition &label)
 {
-    // The places come with the layout of the printed forms; until then the
-    // labels stay hidden.
-    return QRect();
+    // A label given a place keeps it. The constant texts have none yet: their
+    // places come with the layout of the printed forms; until then they stay hidden.
+    return label.editorRect;
 }
 
 } // namespace krevol

@@ -8,8 +8,8 @@ namespace krevol {
 struct DocumentDefinition;
 struct ItemDefinition;
 
-// A null rectangle leaves the label hidden: the picture of the page already
-// shows the printed text.
+// A null rectangle leaves the label hidden (the picture of the page shows the
+// printed text). The editor's own dotted signature lines come here too.
 QRect editorLabelRect(const DocumentDefinition &definition, const ItemDefinition &label);
 
 } // namespace krevol
