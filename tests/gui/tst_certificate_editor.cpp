@@ -181,12 +181,13 @@ private slots:
         QVERIFY(editor->isVisible()); // Enter pressed no button either
         QTest::keyClicks(field, QStringLiteral("x"));
         QCOMPARE(field->memoLines().last(), QStringLiteral("wiersz 4x")); // typing on the fourth line goes on
-        // Below the limit Enter starts a line.
+        // Below the limit Enter, with Shift too, starts a line.
         field->showLines(numberedLines(3));
         field->moveCursor(QTextCursor::End);
-        QTest::keyClick(field, Qt::Key_Return);
+        QTest::keyClick(field, Qt::Key_Return, Qt::ShiftModifier);
         QTest::keyClicks(field, QStringLiteral("y"));
         QCOMPARE(field->memoLines(), numberedLines(3) << QStringLiteral("y"));
+        QCOMPARE(field->toPlainText(), numberedLines(3).join(QLatin1Char('\n')) + QStringLiteral("\ny"));
     }
 
     void aPasteOfSixLinesKeepsTheFirstFour_data() { wrapRows(); }

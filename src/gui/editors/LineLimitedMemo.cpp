@@ -17,6 +17,8 @@ QString withPlainLineBreaks(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     return text;
 }
 
@@ -114,12 +116,19 @@ void LineLimitedMemo::memoChange()
 
 void LineLimitedMemo::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QTextEdit::keyPressEvent(event);
+        return;
+    }
     // Enter in a full memo is dropped (and not handed on, so it cannot press a button).
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && memoLines().size() >= m_lineLimit) {
+    if (memoLines().size() >= m_lineLimit) {
         event->accept();
         return;
     }
-    QTextEdit::keyPressEvent(event);
+    // Every Enter starts a line: Shift+Enter would otherwise break the line
+    // within its paragraph with a character the files cannot hold.
+    QKeyEvent plainEnter(event->type(), event->key(), Qt::NoModifier, event->text());
+    QTextEdit::keyPressEvent(&plainEnter);
 }
 
 void LineLimitedMemo::insertFromMimeData(const QMimeData *source)
