@@ -2,6 +2,7 @@
 
 #include "FieldRefusal.h"
 #include "Session.h"
+#include "TypingLimit.h"
 #include "datafile/StudentStore.h"
 #include "documents/SuggestionLists.h"
 #include "system/FileOps.h"
@@ -50,8 +51,7 @@ TFDaneUcznia::TFDaneUcznia(Session &session, QWidget *parent) : QDialog(parent),
         QWidget *widget = nullptr;
         if (item.kind == ItemKind::Edit) {
             auto *edit = new QLineEdit(this);
-            if (item.maxLength > 0)
-                edit->setMaxLength(item.maxLength);
+            setTypingLimit(edit, item.maxLength);
             widget = edit;
         } else {
             auto *combo = new QComboBox(this);
@@ -97,7 +97,7 @@ void TFDaneUcznia::setFieldText(const QString &itemName, const QString &text)
 {
     QWidget *widget = field(itemName);
     if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
-        edit->setText(text);
+        setWholeText(edit, text); // a stored value longer than the limit stays whole
     } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
         if (combo->isEditable())
             combo->setEditText(text);

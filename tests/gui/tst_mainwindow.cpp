@@ -391,6 +391,19 @@ private slots:
         QCOMPARE(window->session().student().text(student::kSurname), QString());
     }
 
+    void aStoredValueLongerThanItsFieldIsShownWhole()
+    {
+        const QString longSurname = QStringLiteral("Konstantynopolitańczykowianeczka-Brzęczyszczykiewicz-Wielka");
+        window->session().student().setText(student::kSurname, longSurname);
+        window->session().student().editMode = true;
+        QString shown;
+        whenShown<TFDaneUcznia>([&](TFDaneUcznia *dialog) {
+            shown = qobject_cast<QLineEdit *>(dialog->field(student::kSurname))->text();
+        });
+        window->studentForm()->exec();
+        QCOMPARE(shown, longSurname);
+    }
+
     void aMissingTownListIsReportedAndTheDialogStillOpens()
     {
         QFile::remove(env->workingPath("lista_miast.txt"));
