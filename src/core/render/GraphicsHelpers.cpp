@@ -24,6 +24,10 @@ namespace {
 
 constexpr int kDotPoints = 14;
 constexpr qint64 kDotStep = 6;
+// Dots are drawn within this distance of the page's origin: a dotted line
+// reaching further (a record typed wrong) is cut there, not dotted out to
+// the ends of the number range.
+constexpr qint64 kDotReach = 10000;
 constexpr int kSealTextPoints = 12;
 const QString kPictureErrorCaption = QStringLiteral("Bład");
 
@@ -90,9 +94,9 @@ void vFunRysujLinieZKropek(Session &session, qint32 x1, qint32 y1, qint32 x2, qi
                          QFontMetrics(canvas.font(), canvas.device()).ascent()
                              + (ink.isEmpty() ? -1.0 : ink.center().y()));
     qint64 x = x1;
-    if (x < -kCoordinateLimit) // dots far off the page are skipped, not counted out one by one
-        x += (-kCoordinateLimit - x + kDotStep - 1) / kDotStep * kDotStep;
-    const qint64 end = std::min<qint64>(x2, kCoordinateLimit);
+    if (x < -kDotReach) // skipped in one step, keeping the dots' places along the line
+        x += (-kDotReach - x + kDotStep - 1) / kDotStep * kDotStep;
+    const qint64 end = std::min<qint64>(x2, kDotReach);
     QList<QPointF> dots;
     for (; x < end; x += kDotStep)
         dots << QPointF(x, qint64(y2) - kDotPoints) + centre;
