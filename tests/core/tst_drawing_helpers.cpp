@@ -259,21 +259,27 @@ private slots:
         // The canvas keeps its size; the style is cleared.
         QCOMPARE(page.canvas().font().pixelSize(), 16);
         QVERIFY(!page.canvas().font().bold() && !page.canvas().font().italic());
-        const QList<PaintEvent> points = page.finished().of(PaintEvent::Kind::Points);
-        QList<QPointF> dots;
-        for (const PaintEvent &e : points)
-            dots += e.points;
-        QCOMPARE(dots.size(), cells.size());
         // A full stop of 14 points, its cell's top left at (x, Y2 - 14): its ink
         // lies in the cell's lower left corner, on the text's baseline.
+        const QImage image = page.pixels();
         const QFontMetrics m = metricsOf(14);
         const QRect ink = m.tightBoundingRect(QStringLiteral("."));
-        for (qsizetype i = 0; i < dots.size(); ++i) {
-            QVERIFY2(dots[i].x() >= cells[i] + ink.left() && dots[i].x() <= cells[i] + ink.right() + 1,
-                     qPrintable(QString::number(dots[i].x())));
-            const double baseline = 500 - 14 + m.ascent();
-            QVERIFY(dots[i].y() >= baseline + ink.top() && dots[i].y() <= baseline);
+        const int baseline = 500 - 14 + m.ascent();
+        QVERIFY(!hasInk(image, QRect(0, 400, 885, baseline + ink.top() - 1 - 400)));
+        QVERIFY(!hasInk(image, QRect(0, baseline + 2, 885, 100)));
+        // The dots along the baseline's row band: one ink run per dot, in its cell.
+        QList<int> runs;
+        bool inRun = false;
+        for (int column = 0; column < 885; ++column) {
+            const bool dark = hasInk(image, QRect(column, baseline + ink.top(), 1, ink.height() + 1));
+            if (dark && !inRun)
+                runs << column;
+            inRun = dark;
         }
+        QCOMPARE(runs.size(), cells.size());
+        for (qsizetype i = 0; i < runs.size(); ++i)
+            QVERIFY2(runs[i] >= cells[i] + ink.left() - 1 && runs[i] <= cells[i] + ink.right(),
+                     qPrintable(QString::number(runs[i])));
     }
 
     void farOffDottedLinesEndQuickly()
@@ -281,11 +287,12 @@ private slots:
         Page page;
         page.set("<D_STR1_LINIA_Z_KROPEK>-2000000000,0,2000000000,500,Arial,3,0,0,0,0,0");
         vFunRysujLinieZKropek(page.session, -2000000000, 0, 2000000000, 500, page.canvas());
-        qsizetype dots = 0;
-        for (const PaintEvent &e : page.finished().of(PaintEvent::Kind::Points))
-            dots += e.points.size();
-        QVERIFY(dots > 885 / 6);
-        QVERIFY(dots < 4000);
+        // A dotted line far longer than the page is cut 10,000 units out: it
+        // holds no more than a few thousand dots, and still crosses the page.
+        const QList<PaintEvent> lines = page.finished().of(PaintEvent::Kind::Line);
+        QCOMPARE(lines.size(), 1);
+        QVERIFY(lines.first().line.x1() < 0 && lines.first().line.x2() > 885);
+        QVERIFY(lines.first().line.length() < 20001);
     }
 
     void recordsOfAnyShapeDrawSafely_data()

@@ -5,6 +5,8 @@
 #include "system/FileOps.h"
 #include "system/Folders.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 
@@ -14,6 +16,33 @@ namespace {
 constexpr int kPreviewMargin = 74;
 // The preview image's pixel format: one the painter draws on directly.
 constexpr QImage::Format kPreviewFormat = QImage::Format_RGB32;
+
+// The last background read, kept while its file stays the same (path, size
+// and modification time), so a click does not decode the same picture again;
+// a changed or replaced file is read anew at once.
+struct DecodedBackground
+{
+    QString path;
+    qint64 size = -1;
+    QDateTime modified;
+    QImage image;
+};
+
+const QImage &decodedBackground(const QString &path)
+{
+    static DecodedBackground cache[2];
+    static int next = 0;
+    const QFileInfo file(path);
+    for (const DecodedBackground &entry : cache)
+        if (entry.path == path && entry.size == file.size() && entry.modified == file.lastModified())
+            return entry.image;
+    DecodedBackground &entry = cache[next];
+    next = (next + 1) % 2;
+    QImage decoded(path);
+    entry = {path, file.size(), file.lastModified(),
+             decoded.isNull() ? QImage() : decoded.convertToFormat(kPreviewFormat)};
+    return entry.image;
+}
 
 } // namespace
 
@@ -35,10 +64,9 @@ void loadPreviewBackground(Session &session, int page, const QString &relativePa
     const QString path = workingFile(relativePath);
     if (!fileExists(path))
         return;
-    QImage background(path);
-    if (background.isNull())
-        return;
-    session.previewImages.at(page) = background.convertToFormat(kPreviewFormat);
+    const QImage &background = decodedBackground(path);
+    if (!background.isNull())
+        session.previewImages.at(page) = background; // shared until painted on, then copied
 }
 
 void vFunPokazPodglad(Session &session, int portraitFlag)
@@ -55,8 +83,6 @@ void vFunPokazPodglad(Session &session, int portraitFlag)
             image = image.convertToFormat(kPreviewFormat);
         }
         QPainter painter(&image);
-        // The page is stretched by 883/885 across: smoothed, rows of dots keep an even step.
-        painter.setRenderHint(QPainter::Antialiasing);
         drawPageStretched(painter, session.pages.picture(page), target, session.pages.pageSize());
     }
     emit session.previewImagesChanged();
