@@ -5,6 +5,7 @@
 #include "Session.h"
 #include "TestEnvironment.h"
 #include "render/DrawingHelpers.h"
+#include "render/Preview.h"
 #include "render/PreviewViewport.h"
 
 #include <QFontMetrics>
@@ -496,6 +497,37 @@ private slots:
             QVERIFY(!drawn.isEmpty());
             QVERIFY2(box.adjusted(-1, -1, 1, 1).contains(drawn), qPrintable(QString("%1 %2 %3 %4").arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())));
         }
+    }
+    void aPageFillsItsPreviewRectangle_data()
+    {
+        QTest::addColumn<int>("portraitFlag");
+        QTest::addColumn<QSize>("page");
+        QTest::addColumn<QSize>("image");
+        QTest::newRow("portrait: (74, 74)-(957, 1388)") << 1 << QSize(885, 1314) << QSize(1031, 1462);
+        QTest::newRow("landscape: (74, 74)-(1388, 957)") << 0 << QSize(1314, 885) << QSize(1462, 1031);
+    }
+
+    void aPageFillsItsPreviewRectangle()
+    {
+        QFETCH(int, portraitFlag);
+        QFETCH(QSize, page);
+        QFETCH(QSize, image);
+        Page p;
+        p.session.pages.vFunRozpocznijStrony(portraitFlag);
+        QCOMPARE(p.session.pages.pageSize(), page);
+        // A frame along the page's edges shows where the page lands.
+        p.set(QStringLiteral("<RAMKA>0,0,%1,%2,Arial,12,0,0,0,0,0").arg(page.width() - 1).arg(page.height() - 1));
+        vFunRysujRamke(p.session, 0, 0, page.width() - 1, page.height() - 1, p.canvas());
+        vFunPokazPodglad(p.session, portraitFlag);
+        const QImage &preview = p.session.previewImages[0];
+        QCOMPARE(preview.size(), image);
+        const int right = 74 + (portraitFlag ? 883 : 1314) - 1, bottom = 74 + (portraitFlag ? 1314 : 883) - 1;
+        QVERIFY(hasInk(preview, QRect(74, 74, 2, 2)));
+        QVERIFY(hasInk(preview, QRect(right - 1, bottom - 1, 2, 2)));
+        QVERIFY(!hasInk(preview, QRect(0, 0, 73, image.height())));
+        QVERIFY(!hasInk(preview, QRect(right + 1, 0, image.width() - right - 1, image.height())));
+        QVERIFY(!hasInk(preview, QRect(0, bottom + 1, image.width(), image.height() - bottom - 1)));
+        QVERIFY(p.session.previewImages[1].size() == image);
     }
 };
 
