@@ -29,26 +29,6 @@ double timeMs(const std::function<void()> &operation, int runs)
     return times[times.size() / 2];
 }
 
-// Fills every item the way a teacher would: short entries, memos to their limit.
-void fillLikeATeacher(Session &session)
-{
-    for (int d = 0; d < session.documentCount(); ++d) {
-        DocumentModel &document = session.document(d);
-        for (const ItemDefinition &item : document.definition().items) {
-            if (!item.isVariable())
-                continue;
-            if (item.isMemo()) {
-                QStringList lines;
-                for (int i = 0; i < item.lineLimit; ++i)
-                    lines << QStringLiteral("uczeń pracuje samodzielnie i starannie, wiersz %1").arg(i + 1);
-                document.setLines(item.name, lines);
-            } else {
-                document.setText(item.name, QStringLiteral("Przykładowy wpis"));
-            }
-        }
-    }
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -62,7 +42,7 @@ int main(int argc, char *argv[])
         const QString path = dir.filePath(QStringLiteral("copy-%1.tmp").arg(count));
         session.setWorkingCopyPath(path);
         StudentStore store(session);
-        fillLikeATeacher(session);
+        test::fillLikeATeacher(session);
         for (int i = 0; i < count; ++i) {
             test::setStudent(session.student(), QStringLiteral("Nazwisko%1").arg(i, 4, 10, QLatin1Char('0')),
                              QStringLiteral("Imię"));

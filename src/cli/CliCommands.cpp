@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "RenderCommand.h"
 #include "Session.h"
 #include "datafile/StudentOrder.h"
 #include "datafile/StudentStore.h"
@@ -19,6 +20,7 @@ void printLine(FILE *stream, const QString &text)
 int usage()
 {
     printLine(stderr, QStringLiteral("użycie: krevol-przys-cli list PLIK.kbrp"));
+    printLine(stderr, renderUsage());
     return 2;
 }
 
@@ -48,6 +50,8 @@ int runCommand(const QStringList &arguments)
 {
     if (arguments.size() == 2 && arguments[0] == QLatin1String("list"))
         return listStudents(arguments[1]);
+    if (!arguments.isEmpty() && arguments[0] == QLatin1String("render"))
+        return renderCommand(arguments.mid(1));
     return usage();
 }
 

@@ -1,5 +1,6 @@
 // The command-line tool: the same core as the desktop program, driven from a shell.
 //   krevol-przys-cli list FILE    the students of a data file in the tree's order
+//   krevol-przys-cli render ...   a document to PNG (the preview) or PDF (the print)
 #include "CliCommands.h"
 #include "StderrPrompter.h"
 #include "system/Fonts.h"

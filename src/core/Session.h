@@ -7,13 +7,19 @@
 #include "documents/DocumentModel.h"
 #include "documents/SchoolTemplate.h"
 #include "documents/StudentModel.h"
+#include "render/CalibrationRecord.h"
+#include "render/PageSurfaces.h"
 
+#include <QImage>
 #include <QObject>
 #include <QStringList>
+#include <array>
 #include <memory>
 #include <vector>
 
 namespace krevol {
+
+class PreviewViewport;
 
 class Session : public QObject
 {
@@ -54,9 +60,22 @@ public:
     bool calibrationEditorOpen = false; // enables the selection highlight
     bool crossOutEmpty = false;       // "Wykreskuj puste pola"
 
+    // Rendering: the current calibration record the parser fills and the
+    // drawing helpers read, the two page surfaces, the preview images of
+    // "Strona 1" and "Strona 2", the item the calibration editor has selected
+    // (it is drawn highlighted while the editor is open) and the preview the
+    // highlight scrolls (none when nothing shows it).
+    CalibrationRecord calibration;
+    PageSurfaces pages;
+    std::array<QImage, kPageCount> previewImages;
+    QString selectedItemName;
+    PreviewViewport *viewport = nullptr;
+
 signals:
     // The student list was read again: the tree is rebuilt from studentKeys().
     void studentListChanged();
+    // The pages were painted onto the preview images again.
+    void previewImagesChanged();
 
 private:
     StudentModel m_student;

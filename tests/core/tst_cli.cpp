@@ -1,37 +1,13 @@
 // The command-line tool, run as a user would run it.
+#include "CliRunner.h"
 #include "TestEnvironment.h"
 #include "datafile/StudentBlock.h"
 
-#include <QProcess>
 #include <QtTest>
 
 using namespace krevol;
 using namespace krevol::test;
 
-namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const TestEnvironment &env, const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), env.userDataFolder());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KREVOL_PROGRAM_DIR "/krevol-przys-cli"), arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
 
 class CliTest : public QObject
 {
@@ -44,7 +20,7 @@ private slots:
         writeLines(file, {block::headerLine("Łukasz Jan"), block::kEndLine, block::headerLine("Lis Ewa"), block::kEndLine,
                           block::headerLine("Zając Ala"), block::kEndLine, block::headerLine("Zajac Ala"), block::kEndLine});
         const QByteArray before = readBytes(file);
-        const Run run = runCli(env, {"list", file});
+        const CliRun run = runCli(env, {"list", file});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QStringLiteral("Lis Ewa\nŁukasz Jan\nZając Ala\nZajac Ala\n"));
         QCOMPARE(readBytes(file), before);
@@ -67,7 +43,7 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, message);
         TestEnvironment env;
-        const Run run = runCli(env, arguments);
+        const CliRun run = runCli(env, arguments);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());

@@ -3,6 +3,8 @@
 #include "Session.h"
 #include "datafile/StudentStore.h"
 
+#include <functional>
+
 namespace krevol::test {
 
 void setStudent(StudentModel &student, const QString &surname, const QString &firstName, const QString &gender,
@@ -20,23 +22,44 @@ void setStudent(StudentModel &student, const QString &surname, const QString &fi
     student.currentKey = student.composedKey();
 }
 
-void fillDocuments(Session &session, const QString &tag)
+namespace {
+
+// Sets every variable item of every document: memos to their line limit.
+void fillEveryItem(Session &session, const std::function<QString(const ItemDefinition &, int line)> &text)
 {
     for (int d = 0; d < session.documentCount(); ++d) {
         DocumentModel &document = session.document(d);
         for (const ItemDefinition &item : document.definition().items) {
             if (!item.isVariable())
                 continue;
-            if (item.isMemo()) {
-                QStringList lines;
-                for (int i = 0; i < item.lineLimit; ++i)
-                    lines << QStringLiteral("%1 %2 wiersz ąę %3").arg(tag, item.name).arg(i);
-                document.setLines(item.name, lines);
-            } else {
-                document.setText(item.name, QStringLiteral("%1 %2 żółć").arg(tag, item.name));
+            if (!item.isMemo()) {
+                document.setText(item.name, text(item, -1));
+                continue;
             }
+            QStringList lines;
+            for (int i = 0; i < item.lineLimit; ++i)
+                lines << text(item, i);
+            document.setLines(item.name, lines);
         }
     }
+}
+
+} // namespace
+
+void fillDocuments(Session &session, const QString &tag)
+{
+    fillEveryItem(session, [&tag](const ItemDefinition &item, int line) {
+        return line < 0 ? QStringLiteral("%1 %2 żółć").arg(tag, item.name)
+                        : QStringLiteral("%1 %2 wiersz ąę %3").arg(tag, item.name).arg(line);
+    });
+}
+
+void fillLikeATeacher(Session &session)
+{
+    fillEveryItem(session, [](const ItemDefinition &, int line) {
+        return line < 0 ? QStringLiteral("Przykładowy wpis")
+                        : QStringLiteral("uczeń pracuje samodzielnie i starannie, wiersz %1").arg(line + 1);
+    });
 }
 
 void storeStudent(Session &session, const QString &surname, const QString &firstName, const QString &tag)

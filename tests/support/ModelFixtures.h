@@ -35,6 +35,8 @@ void setStudent(StudentModel &student, const QString &surname, const QString &fi
                 const QString &gender = QStringLiteral("kobieta"), const QString &pesel = QStringLiteral("01234567890"));
 // Fills every variable item of every document with text made from the key.
 void fillDocuments(Session &session, const QString &tag);
+// Fills every variable item the way a teacher would: short entries, memos to their limit.
+void fillLikeATeacher(Session &session);
 // Sets the student and stores the block under the current key.
 void storeStudent(Session &session, const QString &surname, const QString &firstName, const QString &tag = QString());
 
