@@ -30,8 +30,15 @@ void renderEmptyForm(Session &session, int catalogueIndex, const QStringList &li
 
 QImage editorBackground(int catalogueIndex, const QStringList &lines, int page, QSize size)
 {
+    // The editor lays the form's constant texts over its picture as labels,
+    // so its picture carries only the lines: a text drawn twice, once scaled,
+    // would look doubled.
+    QStringList withoutTexts;
+    for (const QString &line : lines)
+        if (!line.contains(QLatin1String("_DATA_LABEL>")))
+            withoutTexts << line;
     Session session;
-    renderEmptyForm(session, catalogueIndex, lines);
+    renderEmptyForm(session, catalogueIndex, withoutTexts);
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);

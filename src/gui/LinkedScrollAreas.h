@@ -25,13 +25,14 @@ public:
     void scrollBy(int wheelDelta);
     // The wheel over this widget scrolls the pages instead of the widget.
     void addWheelSource(QWidget *widget);
+    // Puts one page at a position (it takes it when its tab is next shown).
+    void setPosition(int area, Qt::Orientation orientation, int value);
     QPoint position(int area) const { return m_positions.at(area); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void setPosition(int area, Qt::Orientation orientation, int value);
     void applyPosition(QScrollArea *area);
 
     QTabWidget *m_tabs;

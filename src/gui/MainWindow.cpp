@@ -2,6 +2,7 @@
 
 #include "AboutBox.h"
 #include "LinkedScrollAreas.h"
+#include "PreviewPanel.h"
 #include "LogViewer.h"
 #include "StudentDialog.h"
 #include "ToolbarIcons.h"
@@ -15,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -43,7 +45,19 @@ TFGlowna::TFGlowna(QWidget *parent) : QMainWindow(parent)
     connect(m_studentForm, &TFDaneUcznia::studentListUnreadable, this, [this] { setStatusPath(QString()); });
 }
 
-TFGlowna::~TFGlowna() = default;
+TFGlowna::~TFGlowna()
+{
+    m_session.viewport = nullptr;
+}
+
+void TFGlowna::showPreviewImages()
+{
+    QLabel *images[] = {Image1, Image2};
+    for (int page = 0; page < 2; ++page) {
+        images[page]->setPixmap(QPixmap::fromImage(m_session.previewImages[page]));
+        images[page]->adjustSize();
+    }
+}
 
 void TFGlowna::buildCentralArea()
 {
@@ -59,6 +73,10 @@ void TFGlowna::buildCentralArea()
     TreeView->setIndentation(19);
     TreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TreeView->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Long captions scroll rather than being cut off.
+    TreeView->header()->setStretchLastSection(false);
+    TreeView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TreeView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(TreeView, &QTreeWidget::currentItemChanged, this, [this] {
         if (!m_buildingTree)
             TreeViewClick();
@@ -87,6 +105,9 @@ void TFGlowna::buildCentralArea()
     addPage(QStringLiteral("Strona 2"), ScrollBox2, Image2, 2);
     // The wheel anywhere over the previews moves both pages together.
     m_previewScrolling = new LinkedScrollAreas(PageControl, {ScrollBox1, ScrollBox2}, this);
+    m_previewPanel = std::make_unique<PreviewPanel>(PageControl, m_previewScrolling);
+    m_session.viewport = m_previewPanel.get();
+    connect(&m_session, &Session::previewImagesChanged, this, &TFGlowna::showPreviewImages);
     TreeView->setMinimumWidth(150);
     splitter->addWidget(TreeView);
     splitter->addWidget(PageControl);

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -21,6 +22,7 @@ namespace krevol {
 
 class CertificateEditor;
 class LinkedScrollAreas;
+class PreviewPanel;
 class TFDaneSzkoly;
 class TFDaneUcznia;
 class TFLogi;
@@ -119,6 +121,8 @@ private:
     QString m_selectedCaption;
     bool m_buildingTree = false;
     LinkedScrollAreas *m_previewScrolling = nullptr;
+    std::unique_ptr<PreviewPanel> m_previewPanel;
+    void showPreviewImages();
     QHash<QString, CertificateEditor *> m_certificateEditors; // by form name, made when first shown
     TFDaneSzkoly *m_schoolTemplateForm = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "SchoolTemplateDialog.h"
 #include "editors/CertificateEditor.h"
 #include "documents/DocumentDefinition.h"
+#include "render/DocumentRenderer.h"
 #include "system/Folders.h"
 
 #include <QDesktopServices>
@@ -60,6 +61,12 @@ void TFGlowna::AktualizacjaTimerTimer()
         close();
 }
 
+void TFGlowna::renderPreview(const DocumentDefinition &document)
+{
+    // Grade sheet pages have no renderer yet: the preview keeps what it showed.
+    renderDocument(m_session, document.index, 0);
+}
+
 void TFGlowna::showDocumentEditor(const DocumentDefinition &document)
 {
     // The grade sheet pages get their editors later; until then they open nothing.
@@ -80,7 +87,6 @@ void TFGlowna::showSchoolTemplate()
 }
 
 // Until their windows exist, these do nothing visible.
-void TFGlowna::renderPreview(const DocumentDefinition &) {}
 void TFGlowna::showPrintDialog(const DocumentDefinition &) {}
 void TFGlowna::showCalibrationEditor(bool) {}
 void TFGlowna::showImportDialog() {}

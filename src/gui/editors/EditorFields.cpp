@@ -56,11 +56,13 @@ void EditorFields::addLabel(const DocumentDefinition &definition, const ItemDefi
     font.setItalic(item.font.italic);
     label->setFont(font);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QRect place = editorLabelRect(definition, item);
-    if (place.isNull())
+    const std::optional<LabelPlacement> place = editorLabelPlacement(definition, item, font);
+    if (!place) {
         label->hide();
-    else
-        label->setGeometry(place);
+        return;
+    }
+    label->setGeometry(place->rect);
+    label->setAlignment(place->alignment);
 }
 
 QList<QWidget *> EditorFields::build(const DocumentDefinition &definition, int page, QWidget *surface)

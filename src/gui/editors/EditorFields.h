@@ -23,7 +23,7 @@ public:
     // its place; returns that page's fields in their tab order. Derived items
     // are shown read-only.
     QList<QWidget *> build(const DocumentDefinition &definition, int page, QWidget *surface);
-    // A constant text over the picture, placed by editorLabelRect (hidden without a place).
+    // A constant text over the picture, placed like its printed text (hidden without a place).
     static void addLabel(const DocumentDefinition &definition, const ItemDefinition &label, QWidget *surface);
 
     QWidget *field(const QString &itemName) const;
