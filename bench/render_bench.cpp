@@ -15,6 +15,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include "system/HeadlessPlatform.h"
+
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
@@ -87,6 +89,7 @@ double plainQtPagesPerSecond(const QString &folder, int files, int pagesPerFile)
 
 int main(int argc, char *argv[])
 {
+    useOffscreenPlatformWithoutDisplay();
     QGuiApplication app(argc, argv);
     QTemporaryDir dir;
     qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("userdata")).toLocal8Bit());

@@ -10,6 +10,8 @@
 
 #include <QDir>
 #include <QFile>
+#include "system/HeadlessPlatform.h"
+
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -59,6 +61,7 @@ void save(const QImage &image, const QString &path, const char *format)
 
 int main(int argc, char *argv[])
 {
+    useOffscreenPlatformWithoutDisplay();
     QGuiApplication app(argc, argv);
     if (app.arguments().size() != 2) {
         std::fprintf(stderr, "usage: generate_pictures DATA_FOLDER\n");

@@ -4,6 +4,7 @@
 #include "CliCommands.h"
 #include "StderrPrompter.h"
 #include "system/Fonts.h"
+#include "system/HeadlessPlatform.h"
 #include "system/Runtime.h"
 
 #include <QGuiApplication>
@@ -12,11 +13,8 @@ using namespace krevol;
 
 int main(int argc, char *argv[])
 {
-    // A GUI application object (on the offscreen platform when there is no
-    // display) gives the renderer its fonts; nothing is shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A GUI application object gives the renderer its fonts; nothing is shown.
+    useOffscreenPlatformWithoutDisplay();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("krevol-przys"));
     installFontSubstitutions();
