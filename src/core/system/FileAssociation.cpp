@@ -1,5 +1,6 @@
 #include "FileAssociation.h"
 
+#include "Folders.h"
 #include "ProgramLog.h"
 #include "Runtime.h"
 #include "Settings.h"
@@ -20,11 +21,6 @@ namespace krevol {
 namespace {
 
 bool refreshDesktopCaches = true;
-
-QString userDataFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-}
 
 void writeUtf8File(const QString &path, const QByteArray &contents)
 {

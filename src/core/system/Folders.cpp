@@ -12,14 +12,10 @@
 #include <cerrno>
 
 namespace krevol {
-namespace {
-
 QString userDataFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 }
-
-} // namespace
 
 QString joinPath(const QString &folder, const QString &relative)
 {

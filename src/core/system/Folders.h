@@ -12,6 +12,9 @@ inline const QString kWorkingCopyName = QStringLiteral("data_temp.tmp");
 // empty too, so it can never resolve against the root of the file system.
 QString joinPath(const QString &folder, const QString &relative);
 
+// The user's data folder the working folder lives in ("" when unknown).
+QString userDataFolder();
+
 // The working folder, created when missing; the empty string (after a report)
 // when the user's data folder cannot be determined.
 QString strFunSciezkaGlownegoKatalogu();
